@@ -1,0 +1,1 @@
+"""Draws the program's pictures (card sheet, title logo, icon) from code."""
