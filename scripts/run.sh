@@ -13,14 +13,6 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 trap '"$root/scripts/wine-session.sh" stop "$build"' EXIT
-"$root/scripts/wine-session.sh" start "$build"
-RUNEPAIRS_BUILD="$build"
-. "$root/scripts/wine-env.sh"
-wine "$game" &
-game_pid=$!
 shot="$build/screenshots/runepairs.png"
-mkdir -p "$(dirname "$shot")"
-sleep 3
-import -window root "$shot"
-kill "$game_pid" 2>/dev/null || true
+"$root/scripts/screenshot.sh" "$build" "$shot"
 echo "No display: the game ran on a virtual display. Screenshot: $shot"
