@@ -1,10 +1,6 @@
 """Reduces a picture's colours to a palette by median cut."""
 
 
-def _span(box, channel):
-    return box[-1][0][channel] - box[0][0][channel] if box else 0
-
-
 def _widest_channel(box):
     spans = [max(c[channel] for c, _ in box) - min(c[channel] for c, _ in box)
              for channel in range(3)]
