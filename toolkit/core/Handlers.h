@@ -1,0 +1,37 @@
+// The function-pointer types through which elements report events to the
+// application. Every handler receives the element that sends it first.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace KavoUtility {
+
+class GUIElement;
+
+using CreatedHandler = void (*)(GUIElement* sender, HWND window);
+using LButtonUpHandler = int32_t (*)(GUIElement* sender, HWND window, int32_t x, int32_t y);
+using LButtonDownHandler = int32_t (*)(GUIElement* sender, HWND window, int32_t x, int32_t y);
+using LButtonDblClkHandler = int32_t (*)(GUIElement* sender, HWND window, int32_t x, int32_t y);
+using RButtonUpHandler = int32_t (*)(GUIElement* sender, HWND window, int32_t x, int32_t y);
+using RButtonDownHandler = int32_t (*)(GUIElement* sender, HWND window, int32_t x, int32_t y);
+using RButtonDblClkHandler = int32_t (*)(GUIElement* sender, HWND window, int32_t x, int32_t y);
+using KeyUpHandler = int32_t (*)(GUIElement* sender, int32_t virtualKey);
+using KeyDownHandler = int32_t (*)(GUIElement* sender, int32_t virtualKey);
+// Answering false swallows the character.
+using CharHandler = bool (*)(GUIElement* sender, wchar_t character);
+using MoveHandler = int32_t (*)(GUIElement* sender);
+using SizeHandler = int32_t (*)(GUIElement* sender);
+using PaintHandler = void (*)(GUIElement* sender);
+// Answering false keeps the window open.
+using CloseHandler = bool (*)(GUIElement* sender);
+using DestroyHandler = int32_t (*)(GUIElement* sender);
+using SetFocusHandler = int32_t (*)(GUIElement* sender);
+using KillFocusHandler = void (*)(GUIElement* sender);
+using TextChangedHandler = void (*)(GUIElement* sender);
+using MouseMoveHandler = int32_t (*)(GUIElement* sender, int32_t x, int32_t y);
+using MouseHoverHandler = int32_t (*)(GUIElement* sender);
+using MouseLeaveHandler = int32_t (*)(GUIElement* sender);
+
+} // namespace KavoUtility
