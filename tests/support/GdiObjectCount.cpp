@@ -11,10 +11,16 @@ constexpr int32_t gdiTableEntries = 0x10000;
 constexpr size_t gdiEntrySize = 24;
 constexpr size_t gdiEntryTypeOffset = 14;
 
+using QueryProcess = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+
 const uint8_t* GdiHandleTable()
 {
+    // Looked up at run time so that the test programs need no import library
+    // of ntdll.
+    auto query = reinterpret_cast<QueryProcess>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
     PROCESS_BASIC_INFORMATION info{};
-    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info, nullptr) != 0) {
+    if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info, nullptr) != 0) {
         return nullptr;
     }
     auto peb = reinterpret_cast<const uint8_t*>(info.PebBaseAddress);
