@@ -62,6 +62,11 @@ public:
 
     // Called after a failed GDI call of BlitMasked; drawing goes on after it.
     virtual void OnDrawingError();
+
+private:
+    // BitBlt that reports a failure through OnDrawingError.
+    void Copy(HDC target, int32_t x, int32_t y, int32_t width, int32_t height, HDC from, int32_t fromX,
+        int32_t fromY, DWORD rasterOperation);
 };
 
 } // namespace KavoUtility
