@@ -33,5 +33,9 @@ using TextChangedHandler = void (*)(GUIElement* sender);
 using MouseMoveHandler = int32_t (*)(GUIElement* sender, int32_t x, int32_t y);
 using MouseHoverHandler = int32_t (*)(GUIElement* sender);
 using MouseLeaveHandler = int32_t (*)(GUIElement* sender);
+// Called each time a button or a menu item issues a command.
+using CommandHandler = void (*)(GUIElement* sender);
+// Called at every expiry of a timer.
+using TickHandler = void (*)(GUIElement* sender);
 
 } // namespace KavoUtility
