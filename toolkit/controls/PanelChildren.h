@@ -10,11 +10,7 @@
 
 namespace KavoUtility {
 
-class PanelChildren;
-
-// delta = old scroll position - requested position: positive when the view
-// moves towards the start of the range.
-using ScrollHandler = void (*)(PanelChildren* sender, int32_t delta);
+class Drawing;
 
 class PanelChildren : public Child {
 public:
@@ -64,6 +60,9 @@ public:
     void ScrollWheel(int32_t wheelDelta);
 
 protected:
+    // For the elements that paint themselves: once SetBackColor has painted
+    // the colour, each paint fills the whole client area with it again.
+    void FillBackColor(Drawing& drawing, const RECT& client);
     // GUIElement's OnPaint without its background fill, for the elements
     // that paint themselves: only the paint handler runs.
     void CallPaintHandler();

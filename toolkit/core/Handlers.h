@@ -9,6 +9,7 @@
 namespace KavoUtility {
 
 class GUIElement;
+class PanelChildren;
 
 using CreatedHandler = void (*)(GUIElement* sender, HWND window);
 using LButtonUpHandler = int32_t (*)(GUIElement* sender, HWND window, int32_t x, int32_t y);
@@ -37,5 +38,8 @@ using MouseLeaveHandler = int32_t (*)(GUIElement* sender);
 using CommandHandler = void (*)(GUIElement* sender);
 // Called at every expiry of a timer.
 using TickHandler = void (*)(GUIElement* sender);
+// Called after a panel's scroll request or wheel step with the old position
+// minus the requested one: positive when the view moves towards the start.
+using ScrollHandler = void (*)(PanelChildren* sender, int32_t delta);
 
 } // namespace KavoUtility
