@@ -38,6 +38,17 @@ public:
     void SetIcon();
     void RegisterHotKeys();
     void UnregisterHotKeys();
+
+    // Once the window is gone, the class goes too, and with it the brush
+    // made for a coloured form. The window itself is not destroyed here.
+    ~Form() override;
+
+private:
+    std::wstring className;
+
+    void RegisterWindowClass();
+    DWORD Style() const;
+    DWORD ExtendedStyle() const;
 };
 
 } // namespace KavoUtility

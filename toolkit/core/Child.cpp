@@ -1,0 +1,10 @@
+#include "toolkit/core/Child.h"
+
+namespace KavoUtility {
+
+Child::Child()
+    : GUIElement(nullptr)
+{
+}
+
+} // namespace KavoUtility
