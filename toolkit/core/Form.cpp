@@ -1,11 +1,10 @@
 #include "toolkit/core/Form.h"
 
 #include "toolkit/core/ControlWindow.h"
+#include "toolkit/core/FrameSize.h"
 #include "toolkit/core/Registry.h"
 #include "toolkit/core/WindowProc.h"
 #include "toolkit/text/Text.h"
-
-#include <algorithm>
 
 namespace KavoUtility {
 
@@ -98,21 +97,16 @@ void Form::SetClientSize(int32_t clientWidth, int32_t clientHeight, bool adjustP
     if (!created) {
         return;
     }
-    RECT outer{};
-    RECT client{};
-    GetWindowRect(hwnd, &outer);
-    GetClientRect(hwnd, &client);
-    const int32_t frameWidth = std::max<int32_t>(0, (outer.right - outer.left) - (client.right - client.left));
-    const int32_t frameHeight = std::max<int32_t>(0, (outer.bottom - outer.top) - (client.bottom - client.top));
+    const SIZE frame = FrameSize(hwnd);
     const POINT position = ReadPosition();
     if (adjustPosition) {
-        x = position.x - frameWidth;
-        y = position.y - 2 * frameHeight;
+        x = position.x - frame.cx;
+        y = position.y - 2 * frame.cy;
         SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOSIZE | SWP_NOZORDER);
         Redraw();
     }
-    width = clientWidth + frameWidth;
-    height = clientHeight + frameHeight;
+    width = clientWidth + frame.cx;
+    height = clientHeight + frame.cy;
     SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOMOVE | SWP_NOZORDER);
     UpdateTooltip();
     Redraw();
