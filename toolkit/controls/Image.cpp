@@ -73,6 +73,20 @@ void Image::ShowBitmap(HBITMAP replacement)
         DeleteObject(bitmap);
     }
     bitmap = replacement;
+    if (!bitmap) {
+        UncoverParent();
+    }
+}
+
+// A static control without a picture paints nothing at all, not even its
+// background: the parent, which does not clip its children, repaints its own
+// background where the old picture was.
+void Image::UncoverParent()
+{
+    RECT area{};
+    GetWindowRect(hwnd, &area);
+    MapWindowPoints(nullptr, parent->hwnd, reinterpret_cast<POINT*>(&area), 2);
+    InvalidateRect(parent->hwnd, &area, TRUE);
 }
 
 } // namespace KavoUtility

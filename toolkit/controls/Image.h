@@ -36,6 +36,7 @@ public:
 
 private:
     void ShowBitmap(HBITMAP replacement);
+    void UncoverParent();
 };
 
 } // namespace KavoUtility
