@@ -2,6 +2,7 @@
 
 #include "toolkit/core/Child.h"
 #include "toolkit/core/Form.h"
+#include "toolkit/core/PanelMessages.h"
 #include "toolkit/core/Registry.h"
 
 #include <windowsx.h>
@@ -283,6 +284,12 @@ LRESULT CALLBACK WindowProc(HWND window, UINT code, WPARAM wParam, LPARAM lParam
             return -1;
         }
         break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (RoutePanelScroll(window, code, wParam, lParam, element)) {
+            return 0;
+        }
+        break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
@@ -294,6 +301,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT code, WPARAM wParam, LPARAM lParam
         break;
     case WM_MOUSEMOVE:
         OnMouseMoveMessage(m);
+        break;
+    case WM_LBUTTONDOWN:
+        IfElement(m, [&m](GUIElement& e) { e.OnLButtonDown(m.X(), m.Y()); });
+        lastPanel = AsPanel(element);
         break;
     case WM_LBUTTONUP:
         IfElement(m, [&m](GUIElement& e) { e.OnLButtonUp(m.X(), m.Y()); });
@@ -309,6 +320,11 @@ LRESULT CALLBACK WindowProc(HWND window, UINT code, WPARAM wParam, LPARAM lParam
         break;
     case WM_RBUTTONDBLCLK:
         IfElement(m, [&m](GUIElement& e) { e.OnRButtonDblClk(m.X(), m.Y()); });
+        break;
+    case WM_MOUSEWHEEL:
+        if (RoutePanelWheel(element, wParam)) {
+            return 0;
+        }
         break;
     case WM_MOUSEHOVER:
         IfElement(m, [](GUIElement& e) { e.OnMouseHover(); });
