@@ -2,7 +2,6 @@
 
 #include "tests/support/PixelCanvas.h"
 #include "tests/support/PumpMessages.h"
-#include "toolkit/controls/ScrollRequest.h"
 #include "toolkit/core/Form.h"
 #include "toolkit/core/Registry.h"
 #include "toolkit/core/WindowProc.h"
@@ -15,14 +14,6 @@
 using namespace KavoUtility;
 
 namespace {
-
-SCROLLINFO ScrollInfo(UINT mask)
-{
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = mask;
-    return info;
-}
 
 std::wstring ClassNameOf(HWND window)
 {
@@ -201,37 +192,6 @@ TEST(PanelChildren, SetClientSizeGivesTheInsideTheExactSize)
     EXPECT_EQ(board.y, 9);
 }
 
-struct RangeCase {
-    const char* name;
-    int32_t minimum, maximum;
-    UINT page;
-};
-
-class PanelRangeTest : public ::testing::TestWithParam<RangeCase> {};
-
-TEST_P(PanelRangeTest, BothBarsGetTheRangeAndATenthAsPage)
-{
-    const RangeCase& c = GetParam();
-    Host host;
-    PanelChildren panel(&host.form);
-    panel.verticalScrollBar = true;
-    panel.horizontalScrollBar = true;
-    panel.scrollMinimum = c.minimum;
-    panel.scrollMaximum = c.maximum;
-    panel.Create();
-    for (int bar : {SB_VERT, SB_HORZ}) {
-        SCROLLINFO info = ScrollInfo(SIF_ALL);
-        ASSERT_TRUE(GetScrollInfo(panel.hwnd, bar, &info));
-        EXPECT_EQ(info.nMin, c.minimum) << "bar " << bar;
-        EXPECT_EQ(info.nMax, c.maximum) << "bar " << bar;
-        EXPECT_EQ(info.nPage, c.page) << "bar " << bar;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Ranges, PanelRangeTest,
-    ::testing::Values(RangeCase{"Default", 0, 100, 10}, RangeCase{"Narrow", 5, 14, 0}, RangeCase{"Wide", -50, 250, 30}),
-    [](const ::testing::TestParamInfo<RangeCase>& info) { return std::string(info.param.name); });
-
 TEST(PanelChildren, PaintsItsBackgroundWithItsClassBrush)
 {
     Host host;
@@ -350,32 +310,5 @@ TEST(PanelChildren, AStaticControlInsideTakesTheChildColours)
     EXPECT_EQ(canvas.FirstDifference([](int32_t, int32_t) { return RGB(200, 180, 0); }), "");
     EXPECT_EQ(BrushColor(panel.childBrush), RGB(200, 180, 0));
 }
-
-struct RequestCase {
-    const char* name;
-    int code;
-    int32_t expected;
-};
-
-class ScrollRequestTest : public ::testing::TestWithParam<RequestCase> {};
-
-TEST_P(ScrollRequestTest, AsksForThePositionOfTheRequestCode)
-{
-    SCROLLINFO info = ScrollInfo(SIF_ALL);
-    info.nMin = 5;
-    info.nMax = 95;
-    info.nPage = 10;
-    info.nPos = 40;
-    info.nTrackPos = 73;
-    EXPECT_EQ(RequestedScrollPosition(GetParam().code, info), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Codes, ScrollRequestTest,
-    ::testing::Values(RequestCase{"LineUp", SB_LINEUP, 39}, RequestCase{"LineDown", SB_LINEDOWN, 41},
-        RequestCase{"PageUp", SB_PAGEUP, 30}, RequestCase{"PageDown", SB_PAGEDOWN, 50},
-        RequestCase{"ThumbPosition", SB_THUMBPOSITION, 40}, RequestCase{"ThumbTrack", SB_THUMBTRACK, 73},
-        RequestCase{"Top", SB_TOP, 5}, RequestCase{"Bottom", SB_BOTTOM, 95},
-        RequestCase{"EndScroll", SB_ENDSCROLL, 40}, RequestCase{"Unknown", 42, 40}),
-    [](const ::testing::TestParamInfo<RequestCase>& info) { return std::string(info.param.name); });
 
 } // namespace
