@@ -1,7 +1,7 @@
 #include "toolkit/controls/PanelChildren.h"
 
+#include "tests/support/MessagePump.h"
 #include "tests/support/PixelCanvas.h"
-#include "tests/support/PumpMessages.h"
 #include "toolkit/core/Form.h"
 #include "toolkit/core/Registry.h"
 #include "toolkit/core/WindowProc.h"
@@ -205,7 +205,7 @@ TEST(PanelChildren, PaintsItsBackgroundWithItsClassBrush)
     EXPECT_FALSE(coloured.backColorApplied);
     EXPECT_EQ(BrushColor(reinterpret_cast<HBRUSH>(GetClassLongPtrW(coloured.hwnd, GCLP_HBRBACKGROUND))), RGB(0, 0, 128));
     EXPECT_EQ(reinterpret_cast<HBRUSH>(GetClassLongPtrW(plain.hwnd, GCLP_HBRBACKGROUND)), GetSysColorBrush(COLOR_BTNFACE));
-    PumpMessages();
+    PumpPending();
     PixelCanvas canvas(100, 50, RGB(1, 2, 3));
     canvas.CaptureClient(coloured.hwnd);
     EXPECT_EQ(canvas.FirstDifference([](int32_t, int32_t) { return RGB(0, 0, 128); }), "");
@@ -304,7 +304,7 @@ TEST(PanelChildren, AStaticControlInsideTakesTheChildColours)
     HWND label = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 5, 5, 40, 20, panel.hwnd, nullptr,
         nullptr, nullptr);
     UpdateWindow(label);
-    PumpMessages();
+    PumpPending();
     PixelCanvas canvas(40, 20, 0);
     canvas.CaptureClient(label);
     EXPECT_EQ(canvas.FirstDifference([](int32_t, int32_t) { return RGB(200, 180, 0); }), "");

@@ -1,6 +1,6 @@
 #include "toolkit/controls/PanelChildren.h"
 
-#include "tests/support/PumpMessages.h"
+#include "tests/support/MessagePump.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/ScrollRequest.h"
 #include "toolkit/core/Form.h"
@@ -120,7 +120,7 @@ struct ScrollHost {
             nullptr, nullptr);
         SetPosition(SB_VERT, kStart);
         SetPosition(SB_HORZ, kStart);
-        PumpMessages();
+        PumpPending();
         verticalCalls.clear();
         horizontalCalls.clear();
     }

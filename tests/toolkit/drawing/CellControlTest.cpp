@@ -1,8 +1,8 @@
 #include "toolkit/drawing/CellControl.h"
 
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/PixelCanvas.h"
-#include "tests/support/PumpMessages.h"
 #include "toolkit/core/Form.h"
 #include "toolkit/drawing/FontRecord.h"
 
@@ -49,7 +49,7 @@ struct CellHost {
 
     void Capture(PixelCanvas& canvas)
     {
-        PumpMessages();
+        PumpPending();
         canvas.CaptureClient(cell.hwnd);
     }
 };
@@ -207,11 +207,11 @@ TEST(CellControl, SettersRepaintALiveCellOnce)
 {
     CellHost host;
     host.cell.Create();
-    PumpMessages();
+    PumpPending();
     paints = 0;
     host.cell.SetText(std::string("00:04:59"));
     EXPECT_TRUE(GetUpdateRect(host.cell.hwnd, nullptr, FALSE));
-    PumpMessages();
+    PumpPending();
     EXPECT_EQ(paints, 1);
     wchar_t text[16] = {};
     GetWindowTextW(host.cell.hwnd, text, 16);
@@ -221,10 +221,10 @@ TEST(CellControl, SettersRepaintALiveCellOnce)
     host.cell.SetColor(RGB(255, 0, 0));
     EXPECT_EQ(host.cell.textColor, static_cast<int32_t>(RGB(255, 0, 0)));
     EXPECT_TRUE(GetUpdateRect(host.cell.hwnd, nullptr, FALSE));
-    PumpMessages();
+    PumpPending();
     host.cell.SetAlign(AlignLeft);
     EXPECT_TRUE(GetUpdateRect(host.cell.hwnd, nullptr, FALSE));
-    PumpMessages();
+    PumpPending();
     EXPECT_EQ(paints, 3);
 }
 
@@ -233,7 +233,7 @@ TEST(CellControl, RepaintingLeavesNoGdiObjectBehind)
     CellHost host;
     host.cell.marker = true;
     host.cell.Create();
-    PumpMessages();
+    PumpPending();
     const int32_t before = GdiObjectCount();
     for (int i = 0; i < 2000; ++i) {
         InvalidateRect(host.cell.hwnd, nullptr, TRUE);

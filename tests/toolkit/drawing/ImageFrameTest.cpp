@@ -1,8 +1,8 @@
 #include "toolkit/drawing/ImageFrame.h"
 
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/PixelCanvas.h"
-#include "tests/support/PumpMessages.h"
 #include "toolkit/core/Form.h"
 #include "toolkit/drawing/GdiObject.h"
 
@@ -53,7 +53,7 @@ struct CardHost {
     // What the card shows: tile (column, row) with `background` under black.
     std::string Shows(int32_t column, int32_t row, COLORREF background)
     {
-        PumpMessages();
+        PumpPending();
         PixelCanvas canvas(kTileWidth, kTileHeight, RGB(1, 2, 3));
         canvas.CaptureClient(card.hwnd);
         return canvas.FirstDifference([&](int32_t x, int32_t y) {
@@ -105,7 +105,7 @@ TEST(ImageFrame, TheBlankTileShowsOnlyTheBackground)
     host.card.SetBackColor(RGB(0, 0, 128));
     host.card.Create();
     host.card.SetTile(7, 1);
-    PumpMessages();
+    PumpPending();
     PixelCanvas canvas(kTileWidth, kTileHeight, RGB(1, 2, 3));
     canvas.CaptureClient(host.card.hwnd);
     EXPECT_EQ(canvas.FirstDifference([](int32_t, int32_t) { return RGB(0, 0, 128); }), "");
@@ -114,7 +114,7 @@ TEST(ImageFrame, TheBlankTileShowsOnlyTheBackground)
 TEST(ImageFrame, SetTileBeforeCreateOnlyStoresTheTile)
 {
     CardHost host;
-    PumpMessages();
+    PumpPending();
     host.card.SetTile(5, 2);
     EXPECT_EQ(host.card.column, 5);
     EXPECT_EQ(host.card.row, 2);
@@ -127,7 +127,7 @@ TEST(ImageFrame, SetTileOnALiveCardInvalidatesItAndShowsTheNewTile)
 {
     CardHost host;
     host.card.Create();
-    PumpMessages();
+    PumpPending();
     host.card.SetTile(6, 4);
     RECT dirty{};
     EXPECT_TRUE(GetUpdateRect(host.card.hwnd, &dirty, FALSE));
@@ -140,7 +140,7 @@ TEST(ImageFrame, RepaintsTheColourOfSetBackColorUnderEveryBlackPixel)
 {
     CardHost host;
     host.card.Create();
-    PumpMessages();
+    PumpPending();
     host.card.SetBackColor(RGB(0, 128, 0));
     InvalidateRect(host.card.hwnd, nullptr, TRUE);
     paints = 0;
@@ -154,10 +154,10 @@ TEST(ImageFrame, WithoutASheetPaintsOnlyTheBackgroundAndStillCallsThePaintHandle
     CardHost host;
     host.card.sheet = nullptr;
     host.card.Create();
-    PumpMessages();
+    PumpPending();
     paints = 0;
     InvalidateRect(host.card.hwnd, nullptr, TRUE);
-    PumpMessages();
+    PumpPending();
     EXPECT_EQ(paints, 1);
     PixelCanvas canvas(kTileWidth, kTileHeight, RGB(1, 2, 3));
     canvas.CaptureClient(host.card.hwnd);
@@ -168,7 +168,7 @@ TEST(ImageFrame, RepaintingLeavesNoGdiObjectBehind)
 {
     CardHost host;
     host.card.Create();
-    PumpMessages();
+    PumpPending();
     const int32_t before = GdiObjectCount();
     paints = 0;
     for (int i = 0; i < 3000; ++i) {
