@@ -3,6 +3,7 @@
 #include "tests/support/GdiObjectCount.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/PixelCanvas.h"
+#include "resources/ResourceIds.h"
 #include "toolkit/core/Form.h"
 #include "toolkit/drawing/GdiObject.h"
 
@@ -98,6 +99,42 @@ INSTANTIATE_TEST_SUITE_P(Backgrounds, ImageFrameTileTest,
     ::testing::Values(BackgroundCase{"SystemFace", -1}, BackgroundCase{"Black", 0},
         BackgroundCase{"Navy", RGB(0, 0, 128)}),
     [](const ::testing::TestParamInfo<BackgroundCase>& info) { return std::string(info.param.name); });
+
+// The game's own sheet: an 8-bit picture loaded as a device bitmap.
+TEST(ImageFrame, ShowsTilesOfTheCardSheetResource)
+{
+    constexpr COLORREF kBoard = RGB(0, 0, 128);
+    GdiObject<HBITMAP> cards(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CARDS)));
+    ASSERT_TRUE(cards);
+    PixelCanvas sheet(8 * kTileWidth, 5 * kTileHeight, 0);
+    HDC source = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(source, cards.Get());
+    BitBlt(sheet.Context(), 0, 0, sheet.Width(), sheet.Height(), source, 0, 0, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+
+    Form form(GetModuleHandleW(nullptr));
+    form.SetSize(300, 300);
+    form.Create();
+    ImageFrame card(&form, cards.Get(), 3, 0);
+    card.SetSize(kTileWidth, kTileHeight);
+    card.SetBackColor(kBoard);
+    card.Create();
+    for (POINT tile : {POINT{3, 0}, POINT{0, 1}, POINT{7, 1}}) {
+        card.SetTile(tile.x, tile.y);
+        PumpPending();
+        PixelCanvas shown(kTileWidth, kTileHeight, RGB(1, 2, 3));
+        shown.CaptureClient(card.hwnd);
+        EXPECT_EQ(shown.FirstDifference([&](int32_t x, int32_t y) {
+            COLORREF source = sheet.Pixel(tile.x * kTileWidth + x, tile.y * kTileHeight + y);
+            return source == kBlack ? kBoard : source;
+        }), "") << "tile (" << tile.x << ", " << tile.y << ")";
+        const bool blank = tile.x == 7 && tile.y == 1;
+        EXPECT_EQ(shown.CountOtherThan(kBoard, RECT{0, 0, kTileWidth, kTileHeight}) > 0, !blank)
+            << "tile (" << tile.x << ", " << tile.y << ")";
+    }
+    DestroyWindow(form.hwnd);
+}
 
 TEST(ImageFrame, TheBlankTileShowsOnlyTheBackground)
 {
