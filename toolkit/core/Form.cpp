@@ -2,6 +2,7 @@
 
 #include "toolkit/core/ControlWindow.h"
 #include "toolkit/core/FrameSize.h"
+#include "toolkit/core/OwnWindowClass.h"
 #include "toolkit/core/Registry.h"
 #include "toolkit/core/WindowProc.h"
 #include "toolkit/text/Text.h"
@@ -44,12 +45,7 @@ void Form::Create()
 
 Form::~Form()
 {
-    if (className.empty() || IsWindow(hwnd)) {
-        return;
-    }
-    if (UnregisterClassW(className.c_str(), instance) && windowClass.hbrBackground != GetSysColorBrush(COLOR_BTNFACE)) {
-        DeleteObject(windowClass.hbrBackground);
-    }
+    ReleaseOwnClass(className, instance, hwnd, windowClass.hbrBackground);
 }
 
 void Form::RegisterWindowClass()
@@ -60,8 +56,7 @@ void Form::RegisterWindowClass()
     windowClass.hInstance = instance;
     windowClass.hIcon = iconId != 0 ? LoadIconW(instance, MAKEINTRESOURCEW(iconId)) : LoadIconW(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = backColor == -1 ? GetSysColorBrush(COLOR_BTNFACE)
-                                                : CreateSolidBrush(static_cast<COLORREF>(backColor));
+    windowClass.hbrBackground = ClassBackground(backColor);
     windowClass.lpszClassName = className.c_str();
     RegisterClassW(&windowClass);
 }
