@@ -2,6 +2,7 @@
 
 #include "toolkit/controls/ScrollRequest.h"
 #include "toolkit/core/FrameSize.h"
+#include "toolkit/core/OwnWindowClass.h"
 #include "toolkit/core/Registry.h"
 #include "toolkit/core/WindowProc.h"
 #include "toolkit/drawing/Drawing.h"
@@ -20,6 +21,7 @@ PanelChildren::PanelChildren(GUIElement* parentElement)
 PanelChildren::~PanelChildren()
 {
     ReleaseChildBrush();
+    ReleaseOwnClass(className, windowClass.hInstance, hwnd, windowClass.hbrBackground);
 }
 
 HBRUSH PanelChildren::OnCtlColor(HDC controlContext)
@@ -48,21 +50,18 @@ void PanelChildren::Create()
     }
     // Each panel registers a class of its own, so that each keeps a
     // background brush of its own colour.
-    const std::wstring className = L"PanelChildren" + std::to_wstring(nextControlId);
+    className = L"PanelChildren" + std::to_wstring(nextControlId);
     id = ++nextControlId;
     windowClass = WNDCLASSW{};
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = parent ? parent->instance : nullptr;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = backColor == -1 ? GetSysColorBrush(COLOR_BTNFACE)
-                                                : CreateSolidBrush(static_cast<COLORREF>(backColor));
+    windowClass.hbrBackground = ClassBackground(backColor);
     windowClass.lpszClassName = className.c_str();
     RegisterClassW(&windowClass);
     hwnd = CreateWindowExW(ExtendedStyle(), className.c_str(), text.c_str(), Style(), x, y, width, height,
         parent ? parent->hwnd : nullptr, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-    // The name lives only as long as this call.
-    windowClass.lpszClassName = nullptr;
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
     created = true;

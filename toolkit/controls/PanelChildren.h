@@ -35,6 +35,7 @@ public:
     int32_t childBackColor = -1;
 
     explicit PanelChildren(GUIElement* parent);
+    // Deletes the brushes the panel made; the window goes with its form.
     ~PanelChildren() override;
 
     // The brush and colours for a control inside the panel that asks with
@@ -72,6 +73,10 @@ private:
     DWORD ExtendedStyle() const;
     void SetScrollRange();
     void ReleaseChildBrush();
+
+    // Registered by Create; unregistered, with its brush, by the destructor
+    // once the window is gone.
+    std::wstring className;
 };
 
 } // namespace KavoUtility

@@ -113,6 +113,55 @@ TEST(PanelChildren, BuildsItsWindowFromTheStoredProperties)
     EXPECT_EQ(GetClassLongW(panel.hwnd, GCL_STYLE), static_cast<DWORD>(CS_DBLCLKS));
 }
 
+bool ClassExists(const std::wstring& name, HINSTANCE instance)
+{
+    WNDCLASSW info{};
+    return GetClassInfoW(instance, name.c_str(), &info) != 0;
+}
+
+// A panel inside a form and a card-like panel inside it, whose class is
+// registered without a module instance.
+TEST(PanelChildren, ReleasesItsClassAndBrushOnceItsWindowIsGone)
+{
+    Host host;
+    auto* outer = new PanelChildren(&host.form);
+    outer->SetBackColor(RGB(0, 0, 128));
+    outer->Create();
+    auto* inner = new PanelChildren(outer);
+    inner->SetBackColor(RGB(0, 128, 0));
+    inner->Create();
+    const std::wstring outerName = ClassNameOf(outer->hwnd);
+    const std::wstring innerName = ClassNameOf(inner->hwnd);
+    HINSTANCE outerInstance = outer->windowClass.hInstance;
+    HINSTANCE innerInstance = inner->windowClass.hInstance;
+    HBRUSH outerBrush = outer->windowClass.hbrBackground;
+    HBRUSH innerBrush = inner->windowClass.hbrBackground;
+
+    DestroyWindow(outer->hwnd);
+    delete inner;
+    delete outer;
+
+    EXPECT_FALSE(ClassExists(outerName, outerInstance));
+    EXPECT_FALSE(ClassExists(innerName, innerInstance));
+    EXPECT_EQ(GetObjectType(outerBrush), 0u);
+    EXPECT_EQ(GetObjectType(innerBrush), 0u);
+}
+
+TEST(PanelChildren, KeepsItsClassWhileItsWindowLives)
+{
+    Host host;
+    auto* panel = new PanelChildren(&host.form);
+    panel->SetBackColor(RGB(0, 0, 128));
+    panel->Create();
+    HWND window = panel->hwnd;
+    const std::wstring name = ClassNameOf(window);
+    HBRUSH brush = panel->windowClass.hbrBackground;
+    delete panel;
+    EXPECT_TRUE(ClassExists(name, GetModuleHandleW(nullptr)));
+    EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND)), brush);
+}
+
 struct StyleCase {
     const char* name;
     bool tabStop, enabled, border, flatBorder, horizontal, vertical;
