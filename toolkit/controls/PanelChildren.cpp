@@ -102,7 +102,14 @@ void PanelChildren::SetClientSize(int32_t clientWidth, int32_t clientHeight)
 
 bool PanelChildren::HasScrollBar(int bar) const
 {
-    return bar == SB_HORZ ? horizontalScrollBar : bar == SB_VERT && verticalScrollBar;
+    switch (bar) {
+    case SB_HORZ:
+        return horizontalScrollBar;
+    case SB_VERT:
+        return verticalScrollBar;
+    default:
+        return false;
+    }
 }
 
 void PanelChildren::Scroll(HWND window, int bar, int requestCode)
