@@ -1,5 +1,6 @@
 #include "toolkit/core/Registry.h"
 
+#include "toolkit/controls/SubMenu.h"
 #include "toolkit/core/GUIElement.h"
 
 namespace KavoUtility {
@@ -29,6 +30,17 @@ GUIElement* FindById(int32_t controlId)
     for (GUIElement* element : elementRegistry) {
         if (element && element->id == controlId) {
             return element;
+        }
+    }
+    return nullptr;
+}
+
+SubMenu* FindMenuItemById(int32_t controlId)
+{
+    for (GUIElement* element : elementRegistry) {
+        auto item = dynamic_cast<SubMenu*>(element);
+        if (item && item->id == controlId) {
+            return item;
         }
     }
     return nullptr;

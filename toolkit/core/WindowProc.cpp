@@ -1,6 +1,7 @@
 #include "toolkit/core/WindowProc.h"
 
 #include "toolkit/core/Child.h"
+#include "toolkit/core/ControlMessages.h"
 #include "toolkit/core/Form.h"
 #include "toolkit/core/PanelMessages.h"
 #include "toolkit/core/Registry.h"
@@ -268,6 +269,11 @@ LRESULT CALLBACK WindowProc(HWND window, UINT code, WPARAM wParam, LPARAM lParam
             return 1;
         }
         break;
+    case WM_DRAWITEM:
+        if (DrawOwnerDrawnButton(wParam, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+            return 1;
+        }
+        break;
     case WM_KEYDOWN:
         OnKeyDownMessage(m);
         break;
@@ -279,10 +285,16 @@ LRESULT CALLBACK WindowProc(HWND window, UINT code, WPARAM wParam, LPARAM lParam
             return 1;
         }
         break;
+    case WM_COMMAND:
+        RouteCommand(wParam, lParam);
+        break;
     case WM_SYSCOMMAND:
         if (BlocksScreenSaver(m)) {
             return -1;
         }
+        break;
+    case WM_TIMER:
+        RouteTimerTick(wParam);
         break;
     case WM_HSCROLL:
     case WM_VSCROLL:
