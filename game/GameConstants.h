@@ -6,6 +6,7 @@
 #include "resources/ResourceIds.h"
 
 #include <cstdint>
+#include <string>
 
 namespace Game {
 
@@ -20,6 +21,12 @@ constexpr char kFreewareNotice[] =
 // Scheme and host only, without a trailing slash: pages are appended to it.
 constexpr char kSiteAddress[] = "http://www.runepairs.example";
 constexpr char kHelpPageSuffix[] = ".asp";
+
+// The help page is named after the product, at the root of the site.
+inline std::string HelpPageAddress()
+{
+    return std::string(kSiteAddress) + "/" + kProductName + kHelpPageSuffix;
+}
 
 // Resources of the executable.
 constexpr int32_t kIconId = IDI_RUNEPAIRS;
