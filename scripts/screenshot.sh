@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # screenshot.sh BUILD_DIR OUTPUT.png
 # Starts the built game on the build tree's virtual display, waits until its
-# window has painted and stands still, saves the screen and ends the game.
+# window shows its 40 painted cards, saves the screen and ends the game.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 RUNEPAIRS_BUILD=$(cd "$1" && pwd)
@@ -9,24 +9,13 @@ output=$2
 "$here/wine-session.sh" start "$RUNEPAIRS_BUILD"
 . "$here/wine-env.sh"
 
-screen_digest() {
-    import -window root rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
-}
-
-empty=$(screen_digest)
 wine "$RUNEPAIRS_BUILD/bin/runepairs.exe" </dev/null >/dev/null 2>&1 &
 game=$!
 
-# Painted: the screen has changed since the game started and then holds still.
-previous=$empty
-for _ in $(seq 60); do
-    sleep 0.5
-    current=$(screen_digest)
-    if [ "$current" != "$empty" ] && [ "$current" = "$previous" ]; then
-        break
-    fi
-    previous=$current
-done
+# Painted: the window stands with all 40 cards drawn.
+if ! python3 "$here/wait-for-game.py" "$RUNEPAIRS_BUILD" 60; then
+    echo "screenshot.sh: taking the screenshot anyway" >&2
+fi
 
 mkdir -p "$(dirname "$output")"
 # The virtual desktop covers the top-left 1024 x 768 of the display.
