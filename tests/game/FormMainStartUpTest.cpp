@@ -177,22 +177,12 @@ TEST_F(MainWindowTest, PressOnTheFormItselfDoesNothing)
     }
 }
 
-// The classes of the coloured panels (the board and the clock) keep their
-// background brushes by the toolkit's design; the test releases those two, so
-// that only what the form itself owns is counted.
 TEST(FormMainResources, MakingAndDeletingTheWindowLeavesNothingBehind)
 {
     const auto makeAndDelete = [] {
         FormMain* form = new FormMain(GetModuleHandleW(nullptr), MainWindowTitle());
-        const HGDIOBJ panelBrushes[] = {
-            reinterpret_cast<HGDIOBJ>(GetClassLongPtrW(form->board->hwnd, GCLP_HBRBACKGROUND)),
-            reinterpret_cast<HGDIOBJ>(GetClassLongPtrW(form->clock->hwnd, GCLP_HBRBACKGROUND)),
-        };
         DestroyWindow(form->hwnd);
         delete form;
-        for (HGDIOBJ brush : panelBrushes) {
-            DeleteObject(brush);
-        }
     };
     makeAndDelete();
     const int32_t baseline = GdiObjectCount();
