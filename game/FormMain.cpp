@@ -1,12 +1,13 @@
 #include "game/FormMain.h"
 
+#include "game/EarlierAbouts.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/Image.h"
 #include "toolkit/controls/Menu.h"
 #include "toolkit/controls/MenuBar.h"
+#include "toolkit/controls/PanelChildren.h"
 #include "toolkit/controls/SubMenu.h"
 #include "toolkit/controls/Timer.h"
-#include "toolkit/controls/PanelChildren.h"
 #include "toolkit/drawing/CellControl.h"
 #include "toolkit/drawing/FontRecord.h"
 #include "toolkit/drawing/ImageFrame.h"
@@ -48,13 +49,15 @@ FormMain::FormMain(HINSTANCE instance, std::string title)
     SetClientSize(kClientWidth, kClientHeight, false);
 }
 
-// The order is part of the design: menus, the font record, the controls and
-// cards, the sheet the cards drew from, then the timer (killed if running)
-// and the clock.
+// The order is part of the design: the About window, the menus, the font
+// record, the controls and cards, the sheet the cards drew from, then the
+// timer (killed if running) and the clock. By now the window is normally
+// gone and the close request finds nothing.
 FormMain::~FormMain()
 {
     SendMessageW(hwnd, WM_CLOSE, 0, 0);
     created = false;
+    EarlierAbouts::Release(about);
     delete menuBar;
     delete fileMenu;
     delete exitItem;

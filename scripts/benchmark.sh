@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and runs each under the build tree's Wine session:
 #   scripts/benchmark.sh [BUILD_DIR]
-# They print their figures; nothing is asserted.
+# They print their figures; nothing is asserted. Last, the start-up of the
+# game from outside, timed on the virtual display.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(mkdir -p "${1:-$root/build}" && cd "${1:-$root/build}" && pwd)
@@ -12,3 +13,5 @@ for program in "$build"/bin/*Benchmark.exe; do
     echo "== $(basename "$program" .exe)"
     "$root/scripts/wine-run.sh" "$build" "$program"
 done
+echo "== Start-up to the painted cards"
+python3 "$root/scripts/benchmark-startup.py" "$build"
