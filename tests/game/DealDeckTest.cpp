@@ -1,5 +1,7 @@
 #include "game/DealDeck.h"
 
+#include "tests/game/TilePrinter.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/FormMain.h"
+#include "tests/game/TilePrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,16 +21,6 @@ class SubMenu;
 } // namespace KavoUtility
 
 using CardPair = std::pair<int32_t, int32_t>;
-
-namespace Game {
-
-// Failures name the tile as (column, row).
-inline void PrintTo(const Tile& tile, std::ostream* out)
-{
-    *out << "(" << tile.column << ", " << tile.row << ")";
-}
-
-} // namespace Game
 
 class MainWindowTest : public testing::Test {
 protected:
