@@ -46,29 +46,16 @@ TEST_F(LabelTest, IsAStaticControlBuiltFromItsStoredProperties)
     FontRecord font("Tahoma", 20);
     Label label(&form, "Gioco di memoria \xE8 bello");
     EXPECT_EQ(label.typeName, "label");
+    EXPECT_EQ(label.width, 80);
+    EXPECT_EQ(label.height, 30);
     label.font = &font;
     label.SetPosition(10, 15);
     label.SetSize(200, 24);
     label.Create();
-    EXPECT_EQ(ClassNameOf(label.hwnd), L"Static");
+    ExpectWindowBuiltFrom(label, L"Static", font);
     EXPECT_EQ(WindowTextOf(label.hwnd), L"Gioco di memoria \u00E8 bello");
-    EXPECT_EQ(GetDlgCtrlID(label.hwnd), label.id);
-    SIZE size = OuterSizeOf(label.hwnd);
-    EXPECT_EQ(size.cx, 200);
-    EXPECT_EQ(size.cy, 24);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(label.hwnd, WM_GETFONT, 0, 0)), font.GetFontHandle());
     label.SetText("Versione 1.0");
     EXPECT_EQ(WindowTextOf(label.hwnd), L"Versione 1.0");
-}
-
-TEST_F(LabelTest, KeepsTheDefaultSizeOfEightyByThirty)
-{
-    Label label(&form, "");
-    label.Create();
-    SIZE size = OuterSizeOf(label.hwnd);
-    EXPECT_EQ(size.cx, 80);
-    EXPECT_EQ(size.cy, 30);
-    EXPECT_EQ(WindowTextOf(label.hwnd), L"");
 }
 
 TEST_F(LabelTest, ItsClicksReachItsMouseHandlerAndIssueNoCommand)

@@ -111,15 +111,12 @@ TEST_F(TextBoxTest, IsAnEditControlBuiltFromItsStoredProperties)
     FontRecord font("Tahoma", 14);
     TextBox box(&form, "Citt\xE0");
     EXPECT_EQ(box.typeName, "textbox");
+    EXPECT_EQ(box.width, 80);
+    EXPECT_EQ(box.height, 30);
     box.font = &font;
     box.Create();
-    EXPECT_EQ(ClassNameOf(box.hwnd), L"Edit");
+    ExpectWindowBuiltFrom(box, L"Edit", font);
     EXPECT_EQ(WindowTextOf(box.hwnd), L"Citt\u00E0");
-    EXPECT_EQ(GetDlgCtrlID(box.hwnd), box.id);
-    SIZE size = OuterSizeOf(box.hwnd);
-    EXPECT_EQ(size.cx, 80);
-    EXPECT_EQ(size.cy, 30);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(box.hwnd, WM_GETFONT, 0, 0)), font.GetFontHandle());
 }
 
 TEST_F(TextBoxTest, MaxLengthLimitsTypingAndMinusOneLeavesTheSystemLimit)
