@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/DealDeck.h"
+#include "game/EarlierAbouts.h"
 #include "game/GameConstants.h"
 #include "game/Tile.h"
 #include "toolkit/core/DateTime.h"
@@ -69,6 +70,8 @@ public:
     KavoUtility::Timer* timer;
     // Draws with the form's font record, which the form owns.
     KavoUtility::CellControl* clock;
+    // About objects that `about` replaced, kept while their windows are open.
+    EarlierAbouts earlierAbouts;
 
     // When the constructor returns, the window and all its elements exist.
     FormMain(HINSTANCE instance, std::string title);
@@ -92,6 +95,8 @@ public:
     void NewDeal();
     // Shows the face of every card still in play, for good.
     void RevealCards();
+    // The Info button's command: a new About window over this one.
+    void ShowAbout();
 
 private:
     // Counts the deals, so that a click paused across an Abandon and a new

@@ -35,6 +35,8 @@ void FormMain::OnButtonCommand(GUIElement* button)
         } else {
             Start();
         }
+    } else if (button->id == infoButton->id) {
+        ShowAbout();
     }
 }
 

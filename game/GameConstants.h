@@ -31,6 +31,9 @@ inline std::string HelpPageAddress()
 // Resources of the executable.
 constexpr int32_t kIconId = IDI_RUNEPAIRS;
 constexpr int32_t kLogoBitmapId = IDB_LOGO;
+// The About window's frame around the logo: one pixel wider than the bitmap.
+constexpr int32_t kAboutLogoWidth = 164;
+constexpr int32_t kAboutLogoHeight = 50;
 constexpr int32_t kCardSheetBitmapId = IDB_CARDS;
 
 // Menus, buttons and the clock.
