@@ -103,6 +103,34 @@ def start(player):
     print('after Inizia: the first four columns show the card back, the rest blank')
 
 
+# The About window's links: blue text on a blue underline, which the game's
+# own window never shows.
+LINK_BLUE = b'\x00\x00\xff'
+
+
+def link_blue_pixels(frame):
+    return sum(1 for at in range(0, len(frame.rgb), 3) if frame.rgb[at:at + 3] == LINK_BLUE)
+
+
+def check_about_window(player):
+    """Info opens the About window over the running game, which takes no
+    input meanwhile; Escape closes it."""
+    before = link_blue_pixels(player.display.grab())
+    player.click(player.window.button_centre(0))
+    player.wait_for('the About window with its two links after Info',
+                    lambda f: link_blue_pixels(f) > before + 100, 5, 'about-open')
+    player.shoot('about')
+    player.click(player.window.card_centre(0))
+    time.sleep(0.7)
+    shown = player.tiles_shown(player.shoot('card-pressed-under-about'))[0]
+    if shown != CARD_BACK:
+        raise Failure(f'a card pressed while the About window was open showed {shown}')
+    subprocess.run(['xdotool', 'key', 'Escape'], env=player.env, check=True)
+    player.wait_for('the About window gone after Escape', lambda f: link_blue_pixels(f) <= before, 5,
+                    'about-closed')
+    print('Info: the About window opened over the game, which took no card press; Escape closed it')
+
+
 def check_clock_ticks(player):
     x, y, width, height = player.window.clock_rect()
     times = []
@@ -191,6 +219,7 @@ def main():
         player.start_game_process()
         check_faces_before_start(player)
         start(player)
+        check_about_window(player)
         check_clock_ticks(player)
         play_until_a_pair_disappears(player)
         close_with_yes(player)
