@@ -1,6 +1,7 @@
 #include "toolkit/core/GUIElement.h"
 
 #include "toolkit/core/Registry.h"
+#include "toolkit/core/WindowProc.h"
 #include "toolkit/text/Text.h"
 
 #include <algorithm>
@@ -25,6 +26,7 @@ GUIElement::GUIElement(HINSTANCE instance)
 GUIElement::~GUIElement()
 {
     elementRegistry.erase(std::remove(elementRegistry.begin(), elementRegistry.end(), this), elementRegistry.end());
+    ForgetElement(this);
 }
 
 void GUIElement::SetText(const std::wstring& value)

@@ -1,5 +1,6 @@
 #include "toolkit/core/WindowProc.h"
 
+#include "toolkit/controls/PanelChildren.h"
 #include "toolkit/core/Child.h"
 #include "toolkit/core/ControlMessages.h"
 #include "toolkit/core/Form.h"
@@ -222,6 +223,16 @@ void IfElement(const Message& m, Operation operation)
 }
 
 } // namespace
+
+void ForgetElement(const GUIElement* element)
+{
+    if (activeForm && static_cast<const GUIElement*>(activeForm) == element) {
+        activeForm = nullptr;
+    }
+    if (lastPanel && static_cast<const GUIElement*>(lastPanel) == element) {
+        lastPanel = nullptr;
+    }
+}
 
 LRESULT CALLBACK WindowProc(HWND window, UINT code, WPARAM wParam, LPARAM lParam)
 {

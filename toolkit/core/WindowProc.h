@@ -21,4 +21,10 @@ extern bool blockScreenSaver;
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+class GUIElement;
+
+// Called by every element as it goes, so that neither activeForm nor
+// lastPanel is left pointing at freed memory.
+void ForgetElement(const GUIElement* element);
+
 } // namespace KavoUtility

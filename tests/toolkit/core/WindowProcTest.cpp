@@ -2,6 +2,7 @@
 
 #include "tests/toolkit/core/TestElements.h"
 #include "toolkit/controls/Button.h"
+#include "toolkit/controls/PanelChildren.h"
 #include "toolkit/controls/Menu.h"
 #include "toolkit/controls/MenuBar.h"
 #include "toolkit/controls/SubMenu.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -280,4 +282,35 @@ TEST_F(WindowProcTest, TheScreenSaverIsRefusedOnlyWhenBlocked)
     blockScreenSaver = true;
     EXPECT_EQ(SendMessageW(form.hwnd, WM_SYSCOMMAND, SC_SCREENSAVE, 0), -1);
     EXPECT_EQ(SendMessageW(form.hwnd, WM_SYSCOMMAND, SC_MONITORPOWER, 2), -1);
+}
+
+TEST_F(WindowProcTest, TheForegroundFormHoldsTheHotKeysAndIsForgottenWhenDeleted)
+{
+    auto second = std::make_unique<Form>(GetModuleHandleW(nullptr));
+    second->Create();
+    SetForegroundWindow(second->hwnd);
+    PumpPending();
+    ASSERT_EQ(GetForegroundWindow(), second->hwnd);
+    EXPECT_EQ(activeForm, second.get());
+    SetForegroundWindow(form.hwnd);
+    PumpPending();
+    EXPECT_EQ(activeForm, &form);
+    SetForegroundWindow(second->hwnd);
+    PumpPending();
+    const HWND window = second->hwnd;
+    second.reset();
+    EXPECT_EQ(activeForm, nullptr);
+    DestroyWindow(window);
+}
+
+TEST_F(WindowProcTest, ADeletedPanelNoLongerTakesTheWheel)
+{
+    auto panel = std::make_unique<PanelChildren>(&form);
+    panel->verticalScrollBar = true;
+    panel->Create();
+    SendMessageW(panel->hwnd, WM_LBUTTONDOWN, 0, 0);
+    EXPECT_EQ(lastPanel, panel.get());
+    panel.reset();
+    EXPECT_EQ(lastPanel, nullptr);
+    EXPECT_EQ(SendMessageW(form.hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0), 0);
 }
