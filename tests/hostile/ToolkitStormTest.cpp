@@ -1,0 +1,249 @@
+// Hostile messages against every kind of toolkit window: the process lives,
+// no handler runs for a deleted element, and everything works afterwards.
+#include "tests/hostile/HandlerWatch.h"
+#include "tests/hostile/MessageStorm.h"
+#include "tests/hostile/StormWatchdog.h"
+#include "tests/support/GdiObjectCount.h"
+#include "resources/ResourceIds.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/controls/Image.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/controls/Menu.h"
+#include "toolkit/controls/MenuBar.h"
+#include "toolkit/controls/SubMenu.h"
+#include "toolkit/controls/TextBox.h"
+#include "toolkit/controls/Timer.h"
+#include "toolkit/core/Form.h"
+#include "toolkit/core/WindowProc.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+using namespace KavoUtility;
+
+namespace {
+
+constexpr uint32_t seed = 20261211;
+constexpr int32_t stormSize = 3000;
+constexpr std::chrono::seconds patience{20};
+
+HINSTANCE Module()
+{
+    return GetModuleHandleW(nullptr);
+}
+
+void NoteHotKey(Form*, uint32_t, uint32_t) {}
+
+// One form with a control of every kind and a menu bar, every element
+// watched. Elements are deleted by the tree, after their windows are gone.
+struct ElementTree {
+    std::vector<GUIElement*> elements;
+    Form* form = nullptr;
+    Button* button = nullptr;
+    TextBox* textBox = nullptr;
+    Timer* timer = nullptr;
+    SubMenu* item = nullptr;
+    MenuBar* menuBar = nullptr;
+
+    template <typename Element, typename... Arguments>
+    Element* Add(Arguments&&... arguments)
+    {
+        auto element = new Element(std::forward<Arguments>(arguments)...);
+        HandlerWatch::Watch(*element);
+        elements.push_back(element);
+        return element;
+    }
+
+    void Build(const wchar_t* title)
+    {
+        form = Add<Form>(Module());
+        form->text = title;
+        form->hotKeys.push_back({MOD_CONTROL | MOD_ALT, 'Q', NoteHotKey});
+        form->SetSize(500, 400);
+        form->Create();
+        menuBar = Add<MenuBar>(form);
+        Menu* menu = Add<Menu>(menuBar, "&File");
+        item = Add<SubMenu>(menu, "&Esci");
+        Add<SubMenu>(menu, "&Segno")->checkable = true;
+        menuBar->Create();
+        button = Add<Button>(form, "Premi");
+        button->SetPosition(10, 10);
+        button->Create();
+        Button* drawn = Add<Button>(form, "Disegnato");
+        drawn->ownerDraw = true;
+        drawn->SetPosition(10, 50);
+        drawn->Create();
+        Label* label = Add<Label>(form, "Etichetta");
+        label->SetPosition(10, 90);
+        label->Create();
+        Image* image = Add<Image>(form, IDB_LOGO);
+        image->SetPosition(200, 10);
+        image->Create();
+        textBox = Add<TextBox>(form, "testo");
+        textBox->SetPosition(10, 130);
+        textBox->Create();
+        TextBox* lines = Add<TextBox>(form, "righe");
+        lines->multiline = true;
+        lines->verticalScrollBar = true;
+        lines->SetPosition(10, 170);
+        lines->SetSize(200, 80);
+        lines->Create();
+        timer = Add<Timer>(form);
+        timer->interval = 20;
+        timer->Start();
+    }
+
+    void DestroyWindows()
+    {
+        if (IsWindow(form->hwnd)) {
+            DestroyWindow(form->hwnd);
+        }
+    }
+
+    ~ElementTree()
+    {
+        DestroyWindows();
+        for (GUIElement* element : elements) {
+            HandlerWatch::Forget(*element);
+            delete element;
+        }
+    }
+
+    std::vector<HWND> Windows() const
+    {
+        std::vector<HWND> windows;
+        for (GUIElement* element : elements) {
+            if (IsWindow(element->hwnd)) {
+                windows.push_back(element->hwnd);
+            }
+        }
+        return windows;
+    }
+
+    std::vector<int32_t> Ids() const
+    {
+        std::vector<int32_t> ids;
+        for (GUIElement* element : elements) {
+            ids.push_back(element->id);
+        }
+        return ids;
+    }
+};
+
+// Dispatches messages until `done` holds or the time is up.
+void DispatchUntil(const std::function<bool()>& done, DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (!done() && GetTickCount() - start < milliseconds) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    }
+}
+
+class HostileMessages : public testing::Test {
+protected:
+    HostileMessages() : watchdog(patience) { blockScreenSaver = true; }
+
+    // A storm over the living tree's windows, with the identifiers and
+    // windows of a tree deleted before it began.
+    MessageStorm::Targets TargetsFor(const ElementTree& tree) const
+    {
+        MessageStorm::Targets targets{tree.Windows(), {tree.form->hwnd}, tree.Ids(), {tree.menuBar->menuHandle}};
+        targets.ids.insert(targets.ids.end(), staleIds.begin(), staleIds.end());
+        targets.windows.insert(targets.windows.end(), staleWindows.begin(), staleWindows.end());
+        return targets;
+    }
+
+    // A second tree whose windows are destroyed and elements deleted before
+    // the storm: its identifiers and window handles are what stale senders use.
+    void DeleteASecondTree()
+    {
+        auto doomed = std::make_unique<ElementTree>();
+        doomed->Build(L"Condannato");
+        staleIds = doomed->Ids();
+        staleWindows = doomed->Windows();
+        doomed.reset();
+    }
+
+    StormWatchdog watchdog;
+    std::vector<int32_t> staleIds;
+    std::vector<HWND> staleWindows;
+};
+
+void Restore(HWND form)
+{
+    if (IsIconic(form) || IsZoomed(form)) {
+        ShowWindow(form, SW_RESTORE);
+    }
+    ReleaseCapture();
+}
+
+} // namespace
+
+TEST_F(HostileMessages, NoHandlerRunsForADeletedElementAndEveryWindowLives)
+{
+    ElementTree tree;
+    tree.Build(L"Bersaglio");
+    DeleteASecondTree();
+    const std::vector<HWND> windows = tree.Windows();
+
+    MessageStorm storm(seed, TargetsFor(tree));
+    storm.Run(stormSize);
+    Restore(tree.form->hwnd);
+
+    EXPECT_EQ(HandlerWatch::StrayCalls(), 0);
+    EXPECT_GT(HandlerWatch::Calls(), stormSize / 10);
+    for (HWND window : windows) {
+        EXPECT_TRUE(IsWindow(window)) << "a window of the tree was destroyed by the storm";
+    }
+}
+
+TEST_F(HostileMessages, EveryElementStillWorksAfterwards)
+{
+    ElementTree tree;
+    tree.Build(L"Bersaglio");
+    DeleteASecondTree();
+    MessageStorm(seed + 1, TargetsFor(tree)).Run(stormSize);
+    Restore(tree.form->hwnd);
+
+    const int32_t buttonCommands = HandlerWatch::CommandsFor(*tree.button);
+    SendMessageW(tree.button->hwnd, BM_CLICK, 0, 0);
+    EXPECT_EQ(HandlerWatch::CommandsFor(*tree.button), buttonCommands + 1);
+
+    const int32_t itemCommands = HandlerWatch::CommandsFor(*tree.item);
+    SendMessageW(tree.form->hwnd, WM_COMMAND, MAKEWPARAM(tree.item->id, 0), 0);
+    EXPECT_EQ(HandlerWatch::CommandsFor(*tree.item), itemCommands + 1);
+
+    tree.textBox->SetText(L"dopo la tempesta");
+    EXPECT_EQ(tree.textBox->GetText(), L"dopo la tempesta");
+
+    const int32_t ticksBefore = HandlerWatch::TicksFor(*tree.timer);
+    DispatchUntil([&] { return HandlerWatch::TicksFor(*tree.timer) > ticksBefore; }, 2000);
+    EXPECT_GT(HandlerWatch::TicksFor(*tree.timer), ticksBefore);
+
+    SendMessageW(tree.form->hwnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(tree.form->hwnd));
+    EXPECT_EQ(HandlerWatch::StrayCalls(), 0);
+}
+
+TEST_F(HostileMessages, ARepeatedStormLeavesNoGdiObjectBehind)
+{
+    ElementTree tree;
+    tree.Build(L"Bersaglio");
+    DeleteASecondTree();
+    MessageStorm storm(seed + 2, TargetsFor(tree));
+    storm.Run(stormSize);
+    Restore(tree.form->hwnd);
+    const int32_t settled = GdiObjectCount();
+
+    storm.Run(2 * stormSize);
+    Restore(tree.form->hwnd);
+    EXPECT_LE(GdiObjectCount(), settled);
+}
