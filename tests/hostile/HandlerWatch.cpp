@@ -1,6 +1,7 @@
 #include "tests/hostile/HandlerWatch.h"
 
 #include "toolkit/controls/Button.h"
+#include "toolkit/controls/PanelChildren.h"
 #include "toolkit/controls/SubMenu.h"
 #include "toolkit/controls/Timer.h"
 
@@ -87,6 +88,11 @@ void NoteTick(GUIElement* sender)
     ++ticks[sender];
 }
 
+void NoteScroll(KavoUtility::PanelChildren* sender, int32_t)
+{
+    Note(sender);
+}
+
 } // namespace
 
 void Watch(GUIElement& element)
@@ -118,6 +124,10 @@ void Watch(GUIElement& element)
     }
     if (auto timer = dynamic_cast<KavoUtility::Timer*>(&element)) {
         timer->tickHandler = NoteTick;
+    }
+    if (auto panel = dynamic_cast<KavoUtility::PanelChildren*>(&element)) {
+        panel->verticalScrollHandler = NoteScroll;
+        panel->horizontalScrollHandler = NoteScroll;
     }
 }
 

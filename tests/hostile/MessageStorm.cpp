@@ -40,11 +40,11 @@ void DispatchQueued()
     }
 }
 
-// Context menus opened by the storm (an edit control opens one on a right
-// click) run a loop of their own, which dispatches this thread's timers.
-void CALLBACK CloseMenus(HWND, UINT, UINT_PTR, DWORD)
+bool IsEdit(HWND window)
 {
-    EndMenu();
+    wchar_t className[16] = L"";
+    GetClassNameW(window, className, 16);
+    return lstrcmpiW(className, L"Edit") == 0;
 }
 
 } // namespace
@@ -236,11 +236,30 @@ std::string MessageStorm::Describe(const StormMessage& message, HWND window) con
     return text;
 }
 
+std::vector<HWND> MessageStorm::Audience(::Audience audience) const
+{
+    switch (audience) {
+    case ::Audience::Forms:
+        return targets.forms;
+    case ::Audience::AllButEdits: {
+        std::vector<HWND> windows;
+        for (HWND window : targets.windows) {
+            if (!IsEdit(window)) {
+                windows.push_back(window);
+            }
+        }
+        return windows;
+    }
+    default:
+        return targets.windows;
+    }
+}
+
 void MessageStorm::SendOne()
 {
     const std::vector<StormMessage>& table = StormMessages();
     const StormMessage& message = table[Number() % table.size()];
-    const std::vector<HWND>& audience = message.formsOnly ? targets.forms : targets.windows;
+    const std::vector<HWND> audience = Audience(message.audience);
     if (audience.empty()) {
         return;
     }
@@ -258,7 +277,6 @@ void MessageStorm::SendOne()
 
 void MessageStorm::Run(int32_t count)
 {
-    const UINT_PTR menuCloser = SetTimer(nullptr, 0, 50, CloseMenus);
     for (int32_t i = 0; i < count; ++i) {
         SendOne();
         if (i % 16 == 15) {
@@ -266,6 +284,5 @@ void MessageStorm::Run(int32_t count)
         }
     }
     DispatchQueued();
-    KillTimer(nullptr, menuCloser);
     StormWatchdog::Beat("");
 }

@@ -44,6 +44,7 @@ private:
     uint32_t Number();
     int32_t Between(int32_t low, int32_t high);
     HWND AnyWindow();
+    std::vector<HWND> Audience(::Audience audience) const;
     WPARAM Generate(ParamKind kind, HWND window, Payload& payload);
     void SendOne();
 

@@ -4,7 +4,7 @@ namespace {
 
 using K = ParamKind;
 
-#define STORM(code, w, l) {code, #code, w, l, false}
+#define STORM(code, w, l) {code, #code, w, l, Audience::Everyone}
 
 const std::vector<StormMessage> messages = {
     // Routed by the window procedure.
@@ -15,7 +15,7 @@ const std::vector<StormMessage> messages = {
     STORM(WM_SETFOCUS, K::Window, K::Zero),
     STORM(WM_KILLFOCUS, K::Window, K::Zero),
     STORM(WM_PAINT, K::Zero, K::Zero),
-    {WM_CLOSE, "WM_CLOSE", K::Zero, K::Zero, true},
+    {WM_CLOSE, "WM_CLOSE", K::Zero, K::Zero, Audience::Forms},
     STORM(WM_SHOWWINDOW, K::Bool, K::ShowStatus),
     STORM(WM_SETCURSOR, K::Window, K::HitTestAndMouse),
     STORM(WM_DRAWITEM, K::ControlId, K::DrawItem),
@@ -37,7 +37,7 @@ const std::vector<StormMessage> messages = {
     STORM(WM_RBUTTONDOWN, K::KeyFlags, K::Point),
     // Default processing turns the release into WM_CONTEXTMENU, which opens
     // the system menu's loop when the point lies on a caption.
-    STORM(WM_RBUTTONUP, K::KeyFlags, K::ClientPoint),
+    {WM_RBUTTONUP, "WM_RBUTTONUP", K::KeyFlags, K::ClientPoint, Audience::AllButEdits},
     STORM(WM_RBUTTONDBLCLK, K::KeyFlags, K::Point),
     STORM(WM_MOUSEWHEEL, K::WheelWord, K::Point),
     STORM(WM_MOUSEHOVER, K::KeyFlags, K::Point),

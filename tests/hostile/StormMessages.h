@@ -55,14 +55,23 @@ enum class ParamKind {
     HelpInfo,
 };
 
+// Which of the target windows a message may go to.
+enum class Audience {
+    Everyone,
+    // WM_CLOSE: a control would let default processing destroy it, which is
+    // what the message asks for and no fault.
+    Forms,
+    // An edit control answers a right-button release with its context menu,
+    // whose loop only real input ends.
+    AllButEdits,
+};
+
 struct StormMessage {
     UINT code;
     const char* name;
     ParamKind w;
     ParamKind l;
-    // WM_CLOSE goes to forms only: a control would let default processing
-    // destroy it, which is what the message asks for and no fault.
-    bool formsOnly;
+    Audience audience;
 };
 
 // Every message number the toolkit's window procedure routes, and other
