@@ -63,28 +63,34 @@ LRESULT CALLBACK MessageBoxAnswerer::WatchMessages(int code, WPARAM wParam, LPAR
 void CALLBACK MessageBoxAnswerer::AnswerPendingBox(HWND, UINT, UINT_PTR, DWORD)
 {
     if (active) {
-        active->Answer();
+        active->AnswerPending();
     }
 }
 
 void MessageBoxAnswerer::Note(HWND dialog, UINT type)
 {
-    pendingDialog = dialog;
-    pendingType = type;
+    pending.push_back({dialog, type});
 }
 
-void MessageBoxAnswerer::Answer()
+void MessageBoxAnswerer::AnswerPending()
 {
-    if (!pendingDialog || !IsWindow(pendingDialog)) {
-        return;
+    std::vector<Pending> waiting;
+    waiting.swap(pending);
+    for (const Pending& box : waiting) {
+        if (IsWindow(box.dialog)) {
+            Answer(box.dialog, box.type);
+        }
     }
+}
+
+void MessageBoxAnswerer::Answer(HWND dialog, UINT type)
+{
     Box box;
-    box.caption = WindowText(pendingDialog);
-    box.text = WindowText(GetDlgItem(pendingDialog, messageTextId));
-    box.type = pendingType;
+    box.caption = WindowText(dialog);
+    box.text = WindowText(GetDlgItem(dialog, messageTextId));
+    box.type = type;
     box.answer = answers.empty() ? IDOK : answers[std::min(boxes.size(), answers.size() - 1)];
     boxes.push_back(box);
-    PostMessageW(pendingDialog, WM_COMMAND, MAKEWPARAM(box.answer, BN_CLICKED),
-        reinterpret_cast<LPARAM>(GetDlgItem(pendingDialog, box.answer)));
-    pendingDialog = nullptr;
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(box.answer, BN_CLICKED),
+        reinterpret_cast<LPARAM>(GetDlgItem(dialog, box.answer)));
 }

@@ -34,12 +34,19 @@ private:
     static void CALLBACK AnswerPendingBox(HWND, UINT, UINT_PTR, DWORD);
 
     void Note(HWND dialog, UINT type);
-    void Answer();
+    void AnswerPending();
+    void Answer(HWND dialog, UINT type);
+
+    struct Pending {
+        HWND dialog;
+        UINT type;
+    };
 
     std::vector<int> answers;
     std::vector<Box> boxes;
     HHOOK hook = nullptr;
     UINT_PTR timer = 0;
-    HWND pendingDialog = nullptr;
-    UINT pendingType = 0;
+    // A box's own loop dispatches messages that may show another box inside
+    // it, so several can wait at once.
+    std::vector<Pending> pending;
 };
