@@ -23,7 +23,7 @@ const std::vector<StormMessage> messages = {
     STORM(WM_KEYUP, K::KeyCode, K::KeyData),
     STORM(WM_CHAR, K::Character, K::KeyData),
     STORM(WM_COMMAND, K::CommandWord, K::Window),
-    STORM(WM_SYSCOMMAND, K::SysCommand, K::Point),
+    {WM_SYSCOMMAND, "WM_SYSCOMMAND", K::SysCommand, K::Point, Audience::Forms},
     STORM(WM_TIMER, K::ControlId, K::Zero),
     STORM(WM_HSCROLL, K::ScrollRequest, K::Window),
     STORM(WM_VSCROLL, K::ScrollRequest, K::Window),

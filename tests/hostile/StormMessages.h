@@ -58,8 +58,9 @@ enum class ParamKind {
 // Which of the target windows a message may go to.
 enum class Audience {
     Everyone,
-    // WM_CLOSE: a control would let default processing destroy it, which is
-    // what the message asks for and no fault.
+    // WM_CLOSE, and WM_SYSCOMMAND whose SC_CLOSE sends it: a control would
+    // let default processing destroy it, which is what the message asks for
+    // and no fault.
     Forms,
     // An edit control answers a right-button release with its context menu,
     // whose loop only real input ends.
