@@ -209,24 +209,22 @@ def close_with_yes(player):
     print('Chiudi, then Yes: the game ended with exit code 0')
 
 
-def main():
-    build = os.path.abspath(sys.argv[1])
-    artefacts = os.path.join(build, 'test-artifacts', 'end-to-end')
+def play(build, name, script):
+    """Runs script(player) against a fresh game on the build tree's display;
+    a failure keeps its screenshots in BUILD/test-artifacts/NAME. Answers the
+    process's exit status."""
+    build = os.path.abspath(build)
+    artefacts = os.path.join(build, 'test-artifacts', name)
     shutil.rmtree(artefacts, ignore_errors=True)
     subprocess.run([os.path.join(ROOT, 'scripts', 'wine-session.sh'), 'start', build], check=True)
     player = Player(build)
     try:
         player.start_game_process()
-        check_faces_before_start(player)
-        start(player)
-        check_about_window(player)
-        check_clock_ticks(player)
-        play_until_a_pair_disappears(player)
-        close_with_yes(player)
+        script(player)
     except Failure as failure:
         os.makedirs(artefacts, exist_ok=True)
-        for number, (name, frame) in enumerate(player.shots):
-            frame.save_png(os.path.join(artefacts, f'{number:02d}-{name}.png'))
+        for number, (shot, frame) in enumerate(player.shots):
+            frame.save_png(os.path.join(artefacts, f'{number:02d}-{shot}.png'))
         print(f'FAIL: {failure}\nscreenshots: {artefacts}')
         return 1
     finally:
@@ -234,5 +232,14 @@ def main():
     return 0
 
 
+def play_a_game(player):
+    check_faces_before_start(player)
+    start(player)
+    check_about_window(player)
+    check_clock_ticks(player)
+    play_until_a_pair_disappears(player)
+    close_with_yes(player)
+
+
 if __name__ == '__main__':
-    sys.exit(main())
+    sys.exit(play(sys.argv[1], 'end-to-end', play_a_game))
