@@ -69,6 +69,18 @@ init_prefix() {
     touch "$WINEPREFIX/.runepairs-ready"
 }
 
+# wait_for_desktop present|absent: waits up to 5 s for the desktop's X window.
+wait_for_desktop() {
+    for _ in $(seq 100); do
+        if xwininfo -root -children 2>/dev/null | grep -q 'Wine desktop'; then
+            [ "$1" = present ] && return 0
+        else
+            [ "$1" = absent ] && return 0
+        fi
+        sleep 0.05
+    done
+}
+
 start_session() {
     exec 9>"$wine_dir/lock"
     flock 9
@@ -78,12 +90,15 @@ start_session() {
     setsid wineserver -p </dev/null >/dev/null 2>&1 9>&-
     write_registry
     wine regedit /S "$(windows_path "$wine_dir/settings.reg")" </dev/null >/dev/null 2>&1 9>&-
+    # Wine opened a desktop for regedit, and closes it a moment after the
+    # last program leaves it; the next program would open another, whose
+    # explorer inherits that program's output and holds it open long after
+    # the program ended. A desktop that explorer opens by itself stays, so
+    # let regedit's go first.
+    wait_for_desktop absent
     setsid wine explorer /desktop=Default,1024x768 </dev/null >"$wine_dir/explorer.log" 2>&1 9>&- &
+    wait_for_desktop present
     printf 'DISPLAY=%s\nXVFB_PID=%s\n' "$DISPLAY" "$XVFB_PID" >"$RUNEPAIRS_SESSION_FILE"
-    for _ in $(seq 100); do
-        xwininfo -root -children 2>/dev/null | grep -q 'Wine desktop' && break
-        sleep 0.05
-    done
 }
 
 stop_session() {
