@@ -93,11 +93,7 @@ void PanelChildren::SetClientSize(int32_t clientWidth, int32_t clientHeight)
     }
     const SIZE frame = FrameSize(hwnd);
     ReadPosition();
-    width = clientWidth + frame.cx;
-    height = clientHeight + frame.cy;
-    SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOMOVE);
-    UpdateTooltip();
-    Redraw();
+    SetSize(clientWidth + frame.cx, clientHeight + frame.cy);
 }
 
 bool PanelChildren::HasScrollBar(int bar) const

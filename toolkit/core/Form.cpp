@@ -100,11 +100,7 @@ void Form::SetClientSize(int32_t clientWidth, int32_t clientHeight, bool adjustP
         SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOSIZE | SWP_NOZORDER);
         Redraw();
     }
-    width = clientWidth + frame.cx;
-    height = clientHeight + frame.cy;
-    SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOMOVE | SWP_NOZORDER);
-    UpdateTooltip();
-    Redraw();
+    SetSize(clientWidth + frame.cx, clientHeight + frame.cy);
 }
 
 void Form::CenterOnScreen()
