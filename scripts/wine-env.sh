@@ -10,3 +10,13 @@ if [ -f "$RUNEPAIRS_SESSION_FILE" ]; then
     . "$RUNEPAIRS_SESSION_FILE"
     export DISPLAY
 fi
+
+# The explorer processes of this prefix, one PID a line.
+prefix_explorers() {
+    local pid
+    for pid in $(pgrep -f 'explorer\.exe' || true); do
+        if tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+            echo "$pid"
+        fi
+    done
+}

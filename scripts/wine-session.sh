@@ -69,16 +69,20 @@ init_prefix() {
     touch "$WINEPREFIX/.runepairs-ready"
 }
 
-# wait_for_desktop present|absent: waits up to 5 s for the desktop's X window.
-wait_for_desktop() {
-    for _ in $(seq 100); do
-        if xwininfo -root -children 2>/dev/null | grep -q 'Wine desktop'; then
-            [ "$1" = present ] && return 0
-        else
-            [ "$1" = absent ] && return 0
-        fi
+# wait_until COMMAND...: runs COMMAND every 50 ms until it succeeds, 10 s at most.
+wait_until() {
+    for _ in $(seq 200); do
+        "$@" && return 0
         sleep 0.05
     done
+}
+
+no_explorer() {
+    [ -z "$(prefix_explorers)" ]
+}
+
+desktop_shown() {
+    xwininfo -root -children 2>/dev/null | grep -q 'Wine desktop'
 }
 
 start_session() {
@@ -95,9 +99,9 @@ start_session() {
     # explorer inherits that program's output and holds it open long after
     # the program ended. A desktop that explorer opens by itself stays, so
     # let regedit's go first.
-    wait_for_desktop absent
+    wait_until no_explorer
     setsid wine explorer /desktop=Default,1024x768 </dev/null >"$wine_dir/explorer.log" 2>&1 9>&- &
-    wait_for_desktop present
+    wait_until desktop_shown
     printf 'DISPLAY=%s\nXVFB_PID=%s\n' "$DISPLAY" "$XVFB_PID" >"$RUNEPAIRS_SESSION_FILE"
 }
 

@@ -17,8 +17,8 @@ fail() {
 # The explorer that holds this build tree's desktop, if one does.
 session_desktop() {
     local pid
-    for pid in $(pgrep -f 'explorer.exe /desktop=Default,1024x768' || true); do
-        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+    for pid in $(prefix_explorers); do
+        if tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline" | grep -qF '/desktop=Default,1024x768'; then
             echo "$pid"
             return
         fi
