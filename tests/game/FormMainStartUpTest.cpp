@@ -11,6 +11,7 @@
 #include "toolkit/controls/PanelChildren.h"
 #include "toolkit/controls/SubMenu.h"
 #include "toolkit/controls/Timer.h"
+#include "toolkit/core/Registry.h"
 #include "toolkit/drawing/CellControl.h"
 #include "toolkit/drawing/ImageFrame.h"
 #include "toolkit/text/Text.h"
@@ -186,8 +187,10 @@ TEST(FormMainResources, MakingAndDeletingTheWindowLeavesNothingBehind)
     };
     makeAndDelete();
     const int32_t baseline = GdiObjectCount();
+    const size_t elements = KavoUtility::elementRegistry.size();
     for (int round = 0; round < 5; ++round) {
         makeAndDelete();
     }
     EXPECT_EQ(GdiObjectCount(), baseline);
+    EXPECT_EQ(KavoUtility::elementRegistry.size(), elements);
 }

@@ -27,15 +27,19 @@ void Image::Create()
         return;
     }
     DWORD style = WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_BITMAP | (border ? WS_BORDER : 0);
-    if (!CreateControlWindow(*this, L"static", style, border ? WS_EX_CLIENTEDGE : 0)) {
+    if (!MakeControlWindow(*this, L"static", style, border ? WS_EX_CLIENTEDGE : 0)) {
         return;
     }
     created = true;
+    // The picture goes in before the window is sub-classed: the control
+    // sizes itself to its picture, and that is part of making it, not a
+    // resize for the element's handlers.
     if (resourceId == -1) {
         SetImageFile(imagePath);
     } else {
         SetImageResource(resourceId);
     }
+    SubclassControlWindow(*this);
     FinishCreate(*this);
 }
 

@@ -9,6 +9,15 @@ namespace KavoUtility {
 
 bool CreateControlWindow(GUIElement& element, const wchar_t* className, DWORD style, DWORD extendedStyle)
 {
+    if (!MakeControlWindow(element, className, style, extendedStyle)) {
+        return false;
+    }
+    SubclassControlWindow(element);
+    return true;
+}
+
+bool MakeControlWindow(GUIElement& element, const wchar_t* className, DWORD style, DWORD extendedStyle)
+{
     element.id = ++nextControlId;
     if (!element.enabled) {
         style |= WS_DISABLED;
@@ -16,12 +25,13 @@ bool CreateControlWindow(GUIElement& element, const wchar_t* className, DWORD st
     element.hwnd = CreateWindowExW(extendedStyle, className, element.text.c_str(), style, element.x, element.y,
         element.width, element.height, element.parent ? element.parent->hwnd : nullptr,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(element.id)), nullptr, nullptr);
-    if (!element.hwnd) {
-        return false;
-    }
+    return element.hwnd != nullptr;
+}
+
+void SubclassControlWindow(GUIElement& element)
+{
     element.previousWndProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(element.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
-    return true;
 }
 
 void FinishCreate(GUIElement& element)

@@ -13,6 +13,11 @@ class GUIElement;
 // Returns false when the window could not be made (hwnd then stays none).
 bool CreateControlWindow(GUIElement& element, const wchar_t* className, DWORD style, DWORD extendedStyle);
 
+// The two halves of CreateControlWindow, for a control that must be set up
+// before its messages reach the element.
+bool MakeControlWindow(GUIElement& element, const wchar_t* className, DWORD style, DWORD extendedStyle);
+void SubclassControlWindow(GUIElement& element);
+
 // Last step of every Create: marks the element created, builds its tooltip
 // and sends it its font.
 void FinishCreate(GUIElement& element);

@@ -64,9 +64,6 @@ void OnDestroyMessage(const Message& m)
     if (m.element) {
         if (auto form = dynamic_cast<Form*>(m.element)) {
             form->UnregisterHotKeys();
-            if (activeForm == form) {
-                activeForm = nullptr;
-            }
         }
         m.element->OnDestroy();
     }
@@ -156,11 +153,12 @@ bool BlocksScreenSaver(const Message& m)
 
 void OnMouseMoveMessage(const Message& m)
 {
-    if (m.element) {
-        m.element->OnMouseMove(m.X(), m.Y());
+    if (!m.element) {
+        return;
     }
+    m.element->OnMouseMove(m.X(), m.Y());
     if (!mouseTracking) {
-        TRACKMOUSEEVENT tracking{sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m.window, HOVER_DEFAULT};
+        TRACKMOUSEEVENT tracking{sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m.element->hwnd, HOVER_DEFAULT};
         mouseTracking = TrackMouseEvent(&tracking) != 0;
     }
 }

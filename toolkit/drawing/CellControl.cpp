@@ -37,7 +37,7 @@ void CellControl::OnPaint()
 
 void CellControl::SetColor(COLORREF color)
 {
-    textColor = static_cast<int32_t>(color);
+    textColor = color;
     Invalidate();
 }
 
@@ -68,10 +68,9 @@ void CellControl::DrawCell(const RECT& client)
     const int32_t textHeight = drawing.MeasureTextHeight(&ownFont);
     const int32_t top = (client.bottom - textHeight) / 2;
     FontRecord* drawingFont = font ? font : &ownFont;
-    const COLORREF color = static_cast<COLORREF>(textColor);
-    drawing.WriteText(text, 0, top, client.right, client.bottom - top, color, drawingFont, align);
+    drawing.WriteText(text, 0, top, client.right, client.bottom - top, textColor, drawingFont, align);
     if (marker) {
-        drawing.WriteText("*", client.right - textHeight, client.bottom - textHeight, textHeight, textHeight, color,
+        drawing.WriteText("*", client.right - textHeight, client.bottom - textHeight, textHeight, textHeight, textColor,
             drawingFont, AlignCenter);
     }
     drawing.EndDraw();

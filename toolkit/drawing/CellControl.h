@@ -22,7 +22,7 @@ public:
     int32_t fontHeight = 14;
     TextAlign align = AlignCenter;
     // Colour of the text and the marker.
-    int32_t textColor = 0;
+    COLORREF textColor = 0;
 
     explicit CellControl(GUIElement* parent);
 

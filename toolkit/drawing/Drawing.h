@@ -55,8 +55,8 @@ public:
     void FillArea(int32_t x, int32_t y, int32_t width, int32_t height, COLORREF color);
 
     // Copies the part of `bitmap` at (sourceX, sourceY) to (x, y); pure black
-    // source pixels are transparent. Relies on the context's text and
-    // background colours being black and white, as in a fresh paint context.
+    // source pixels are transparent. Whatever text and background colours the
+    // context holds, the copy uses black and white and gives them back after.
     void BlitMasked(int32_t x, int32_t y, int32_t width, int32_t height, HBITMAP bitmap,
         int32_t sourceX, int32_t sourceY);
 

@@ -146,6 +146,24 @@ TEST_F(ImageTest, ShowsABitmapResourceOfTheProgram)
     EXPECT_EQ(shown.FirstDifference([&](int32_t x, int32_t y) { return reference.Pixel(x, y); }), "");
 }
 
+TEST_F(ImageTest, TheControlSizesItselfToThePictureBeforeItsMessagesReachTheElement)
+{
+    static int32_t resizes = 0;
+    resizes = 0;
+    Image image(&form, IDB_LOGO);
+    image.sizeHandler = [](GUIElement*) -> int32_t {
+        ++resizes;
+        return 0;
+    };
+    image.Create();
+    RECT box{};
+    GetClientRect(image.hwnd, &box);
+    EXPECT_EQ(box.right, 163);
+    EXPECT_EQ(resizes, 0);
+    SetWindowPos(image.hwnd, nullptr, 0, 0, 40, 40, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(resizes, 1);
+}
+
 TEST_F(ImageTest, ShowsABitmapFileAndSwitchesBackToTheResource)
 {
     Image image(&form, IDB_LOGO);

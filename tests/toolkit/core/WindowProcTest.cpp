@@ -77,6 +77,19 @@ TEST_F(WindowProcTest, MouseMessagesReachTheirHandlersWithSignedCoordinates)
     EXPECT_FALSE(mouseTracking);
 }
 
+TEST_F(WindowProcTest, OnlyAMouseMoveOverAnElementAsksForHoverAndLeave)
+{
+    auto button = std::make_unique<Button>(&form, "Info");
+    button->Create();
+    const HWND orphan = button->hwnd;
+    button.reset();
+    mouseTracking = false;
+    SendMessageW(orphan, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    EXPECT_FALSE(mouseTracking);
+    SendMessageW(form.hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    EXPECT_TRUE(mouseTracking);
+}
+
 TEST_F(WindowProcTest, KeysFocusMoveAndSizeReachTheirHandlers)
 {
     form.keyDownHandler = [](GUIElement*, int32_t key) { Record("down " + std::to_string(key)); return 0; };
@@ -291,6 +304,21 @@ TEST_F(WindowProcTest, ADeletedFormIsNoLongerTheActiveForm)
     auto second = std::make_unique<Form>(GetModuleHandleW(nullptr));
     second->Create();
     activeForm = second.get();
+    const HWND window = second->hwnd;
+    second.reset();
+    EXPECT_EQ(activeForm, nullptr);
+    DestroyWindow(window);
+}
+
+TEST_F(WindowProcTest, ADestroyNoticeLeavesTheActiveFormForTheNextActivation)
+{
+    // The notice alone: destroying the window for real would activate
+    // another one at once.
+    auto second = std::make_unique<Form>(GetModuleHandleW(nullptr));
+    second->Create();
+    activeForm = second.get();
+    SendMessageW(second->hwnd, WM_DESTROY, 0, 0);
+    EXPECT_EQ(activeForm, second.get());
     const HWND window = second->hwnd;
     second.reset();
     EXPECT_EQ(activeForm, nullptr);

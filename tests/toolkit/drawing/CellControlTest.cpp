@@ -92,7 +92,7 @@ TEST(CellControl, StartsWithTheClockDefaults)
     EXPECT_EQ(cell.faceName, "Tahoma");
     EXPECT_EQ(cell.fontHeight, 14);
     EXPECT_EQ(cell.align, AlignCenter);
-    EXPECT_EQ(cell.textColor, 0);
+    EXPECT_EQ(cell.textColor, 0u);
     EXPECT_EQ(cell.typeName, "panel");
 }
 
@@ -219,7 +219,7 @@ TEST(CellControl, SettersRepaintALiveCellOnce)
     EXPECT_EQ(host.cell.text, L"00:04:59");
 
     host.cell.SetColor(RGB(255, 0, 0));
-    EXPECT_EQ(host.cell.textColor, static_cast<int32_t>(RGB(255, 0, 0)));
+    EXPECT_EQ(host.cell.textColor, RGB(255, 0, 0));
     EXPECT_TRUE(GetUpdateRect(host.cell.hwnd, nullptr, FALSE));
     PumpPending();
     host.cell.SetAlign(AlignLeft);
