@@ -41,12 +41,12 @@ def probe(player):
     for line in out.splitlines():
         fields = line.split('\t')
         if fields[0] == 'top':
-            tops.append({'class': fields[2], 'caption': fields[3], 'rect': list(map(int, fields[4:8])),
-                         'enabled': fields[8] == '1', 'children': []})
+            tops.append({'caption': fields[3], 'rect': list(map(int, fields[4:8])), 'enabled': fields[8] == '1',
+                         'children': []})
         elif fields[0] in ('client', 'menu'):
             tops[-1][fields[0]] = list(map(int, fields[2:6]))
         elif fields[0] == 'child':
-            tops[-1]['children'].append({'class': fields[2], 'text': fields[3], 'rect': list(map(int, fields[4:8]))})
+            tops[-1]['children'].append({'text': fields[3], 'rect': list(map(int, fields[4:8]))})
     return tops
 
 
